@@ -1,0 +1,175 @@
+#include "codegen/code_text.h"
+#include "codegen/emitters.h"
+#include "codegen/generate_program.h"
+#include "codegen/python_literal.h"
+#include "tools/design_json.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+std::size_t count(const std::string& text, const std::string& what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+std::string generate(const std::string& json)
+{
+    LoadedDesign design;
+    const std::string error = loadDesignJson(json, design);
+    EXPECT_EQ(error, "");
+    return generateProgram(design.document, design.host);
+}
+
+TEST(PythonQuoted, EscapesWhatPythonWouldMisread)
+{
+    const struct {
+        std::string in;
+        std::string out;
+    } cases[] = {
+        {"标签 plain \"double\"", "标签 plain \"double\""},
+        {"it's", "it\\'s"},
+        {"a\\b", "a\\\\b"},
+        {"a\r\nb", "a\\nb"},
+        {"a\nb", "a\\nb"},
+        {"a\rb", "a\\rb"},
+        {"\r\r\n\n", "\\r\\n\\n"},
+        {"tab\t", "tab\\t"},
+        {std::string("nul\0end", 7), "nul\\x00end"},
+        {"\x01\x1f\x7f", "\\x01\\x1f\\x7f"},
+        {"\xc2\x80\xe2\x80\xa8", "\xc2\x80\xe2\x80\xa8"},  // U+0080 and U+2028 are fine inside quotes
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pythonQuoted(c.in), c.out) << c.in;
+}
+
+TEST(AppendLine, EachLineCarriesTheNextIndentation)
+{
+    std::string text = "x";
+    appendLine(text, {"a", "b"});
+    appendLine(text, "");
+    appendLine(text, "main", 1);
+    EXPECT_EQ(text, "xab\r\n        \r\n        main\r\n    ");
+    EXPECT_EQ(methodText("f", "self", "pass"), "def f(self):\r\n        pass");
+}
+
+TEST(EmitEvents, NothingTickedWritesNothing)
+{
+    std::string body, methods;
+    EventFlags flags{};
+    flags[3] = 2;  // only the value 1 counts as ticked
+    flags[5] = -1;
+    emitEvents("按钮1", body, methods, flags);
+    EXPECT_EQ(body, "");
+    EXPECT_EQ(methods, "");
+}
+
+TEST(EmitEvents, AllSixteenRowsGiveFifteenBindingsAndTwentyMethods)
+{
+    std::string body, methods;
+    EventFlags flags;
+    flags.fill(1);
+    emitEvents("按钮1", body, methods, flags);
+    EXPECT_EQ(count(body, ".bind('<"), 15u);
+    EXPECT_EQ(count(methods, "\r\n    def "), 20u);
+    EXPECT_EQ(body.find("self.按钮1.bind('<Button-1>',self.按钮1_被鼠标左键按下)"), 0u);
+    EXPECT_NE(methods.find("def 按钮1_被鼠标左键单击(self):"), std::string::npos);
+    EXPECT_NE(methods.find("def 按钮1_被鼠标右键按下(self,event):"), std::string::npos);
+    EXPECT_EQ(count(methods, "if 按键名 != '?\?':"), 2u);
+    // Bindings stay in row order.
+    EXPECT_LT(body.find("<Button-1>"), body.find("<MouseWheel>"));
+}
+
+TEST(GenerateProgram, WindowSizeAndResizableFlag)
+{
+    const struct {
+        std::string window;
+        std::string sizeLine;
+        std::string resizable;
+    } cases[] = {
+        {R"("outerWidth": 325, "outerHeight": 212)", "(318, 182, (screenwidth - 318) / 2, (screenheight - 182) / 2)",
+         "width=False, height=False"},
+        {R"("outerWidth": 5, "outerHeight": 0, "resizable": "真")", "(-2, -30, (screenwidth - -2) / 2",
+         "width=True, height=True"},
+        {R"("resizable": "是")", "(340, 220,", "width=False, height=False"},
+    };
+    for (const auto& c : cases) {
+        const std::string program = generate(R"({"window": {)" + c.window + "}}");
+        EXPECT_NE(program.find(c.sizeLine), std::string::npos) << c.window;
+        EXPECT_NE(program.find(".resizable(" + c.resizable + ")"), std::string::npos) << c.window;
+    }
+}
+
+TEST(GenerateProgram, RepeatedRunsGiveIdenticalText)
+{
+    const std::string json = R"({"components": [{"kind": "按钮", "events": [1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1]},
+                                               {"kind": "单选框", "checked": "真"}]})";
+    LoadedDesign design;
+    ASSERT_EQ(loadDesignJson(json, design), "");
+    const std::string first = generateProgram(design.document, design.host);
+    EXPECT_EQ(generateProgram(design.document, design.host), first);
+}
+
+TEST(GenerateProgram, RadioGroupVariableStandsBeforeFirstVisibleButton)
+{
+    const std::string program = generate(R"({"components": [
+        {"kind": "单选框", "visible": false, "checked": "真"},
+        {"kind": "单选框", "left": 20}]})");
+    EXPECT_EQ(count(program, "tk.IntVar()"), 1u);
+    EXPECT_EQ(program.find("self.单选框选中变量.set("), std::string::npos);
+    EXPECT_NE(program.find("self.单选框选中变量 = tk.IntVar()\r\n        self.单选框2_标题 = tk.StringVar()"),
+              std::string::npos);
+    EXPECT_EQ(program.find("单选框1"), std::string::npos);
+}
+
+TEST(GenerateProgram, KindsComeOutInFixedOrderWhateverTheCreationOrder)
+{
+    const std::string program = generate(R"({"components": [
+        {"kind": "复选框"}, {"kind": "单选框"}, {"kind": "按钮"}, {"kind": "编辑框"}, {"kind": "标签"}]})");
+    const std::size_t label = program.find("tk.Label(");
+    const std::size_t entry = program.find("tk.Entry(");
+    const std::size_t button = program.find("tk.Button(");
+    const std::size_t radio = program.find("tk.Radiobutton(");
+    const std::size_t check = program.find("tk.Checkbutton(");
+    EXPECT_LT(label, entry);
+    EXPECT_LT(entry, button);
+    EXPECT_LT(button, radio);
+    EXPECT_LT(radio, check);
+}
+
+TEST(GenerateProgram, TagWithoutRecordIsPassedOver)
+{
+    // A broken link between tag and record must not be followed.
+    DesignDocument document;
+    setInitialWindowProperties(document);
+    document.kindTags[kindIndex(ComponentKind::Button)] = {"1", "7"};
+    document.createdCount = 1;
+    document.componentRecords.push_back(defaultRecord(ComponentKind::Button, 1, 1));
+    MemoryHost host;
+    for (const char* tag : {"1", "7"}) {
+        MemoryControl control;
+        control.tag = tag;
+        control.caption = tag == std::string("1") ? "按钮" : "孤儿";
+        host.addControl(control);
+    }
+    const std::string program = generateProgram(document, host);
+    EXPECT_EQ(count(program, "tk.Button("), 1u);
+    EXPECT_EQ(program.find("孤儿"), std::string::npos);
+}
+
+TEST(GenerateProgram, EndsWithLineBreakAndFourSpaces)
+{
+    const std::string program = generate("{}");
+    ASSERT_GE(program.size(), 6u);
+    EXPECT_EQ(program.substr(program.size() - 25), "    root.mainloop()\r\n    ");
+    EXPECT_EQ(program.find('\t'), std::string::npos);
+    EXPECT_FALSE(std::regex_search(program, std::regex("[^\r]\n")));
+}
+
+}  // namespace
