@@ -2,7 +2,7 @@
 #include "codegen/emitters.h"
 #include "codegen/python_literal.h"
 
-void emitButtons(const GenerationInput& input, std::string& body, std::string& methods)
+void emitButtons(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     forEachShown(input, ComponentKind::Button, [&](ControlRef control, const ComponentRecord& record) {

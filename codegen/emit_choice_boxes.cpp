@@ -8,7 +8,7 @@ namespace {
 
 constexpr int indicatorShift = 13;
 
-void appendShiftedPlaceLine(const GenerationInput& input, std::string& body, const std::string& name,
+void appendShiftedPlaceLine(const GenerationInput& input, CodeText& body, const std::string& name,
                             ControlRef control)
 {
     const Rect r = input.host.bounds(control);
@@ -17,7 +17,7 @@ void appendShiftedPlaceLine(const GenerationInput& input, std::string& body, con
 
 }  // namespace
 
-void emitRadioButtons(const GenerationInput& input, std::string& body, std::string& methods)
+void emitRadioButtons(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     bool groupWritten = false;
@@ -41,7 +41,7 @@ void emitRadioButtons(const GenerationInput& input, std::string& body, std::stri
     });
 }
 
-void emitCheckBoxes(const GenerationInput& input, std::string& body, std::string& methods)
+void emitCheckBoxes(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     forEachShown(input, ComponentKind::CheckBox, [&](ControlRef control, const ComponentRecord& record) {

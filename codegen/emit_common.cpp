@@ -35,7 +35,7 @@ std::string fontOption(const GenerationInput& input, ControlRef control)
     return option;
 }
 
-void appendPlaceLine(std::string& body, std::string_view name, int x, int y, int width, int height)
+void appendPlaceLine(CodeText& body, std::string_view name, int x, int y, int width, int height)
 {
     appendLine(body, {"self.", name, ".place(x=", std::to_string(x), ",y=", std::to_string(y), ",width=",
                       std::to_string(width), ",height=", std::to_string(height), ")"});
@@ -55,7 +55,7 @@ std::string_view disabledOption(const ComponentRecord& record)
     return vocabulary::isYes(record.disabled) ? ", state='disabled'" : "";
 }
 
-void emitClickBinding(std::string_view name, std::string& body, const EventFlags& flags)
+void emitClickBinding(std::string_view name, CodeText& body, const EventFlags& flags)
 {
     if (isTicked(flags[0]))
         appendLine(body, {"self.", name, ".bind('<ButtonRelease-1>',lambda event: self.", name,

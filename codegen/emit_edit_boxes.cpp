@@ -29,7 +29,7 @@ std::string_view justifyOption(TextAlignment alignment)
     return ",justify=tk.RIGHT";
 }
 
-void emitEntry(const GenerationInput& input, std::string& body, ControlRef control, const ComponentRecord& record)
+void emitEntry(const GenerationInput& input, CodeText& body, ControlRef control, const ComponentRecord& record)
 {
     const std::string& name = record.name;
     appendLine(body, {"self.", name, "_内容 = tk.StringVar()"});
@@ -45,7 +45,7 @@ void emitEntry(const GenerationInput& input, std::string& body, ControlRef contr
 // the box; the text gives up the bar's thickness on each side with a bar.
 // Tk ignores insert on a disabled Text and has no read-only state, so the
 // content goes in first and the area is disabled afterwards.
-void emitTextArea(const GenerationInput& input, std::string& body, ControlRef control, const ComponentRecord& record)
+void emitTextArea(const GenerationInput& input, CodeText& body, ControlRef control, const ComponentRecord& record)
 {
     const std::string& name = record.name;
     const std::string& window = input.document.windowName;
@@ -82,7 +82,7 @@ void emitTextArea(const GenerationInput& input, std::string& body, ControlRef co
 
 }  // namespace
 
-void emitEditBoxes(const GenerationInput& input, std::string& body, std::string& methods)
+void emitEditBoxes(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     forEachShown(input, ComponentKind::EditBox, [&](ControlRef control, const ComponentRecord& record) {
         if (input.host.isMultiline(control))

@@ -16,7 +16,7 @@ std::string_view anchorOption(const std::string& alignment)
 
 }  // namespace
 
-void emitLabels(const GenerationInput& input, std::string& body, std::string& methods)
+void emitLabels(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     forEachShown(input, ComponentKind::Label, [&](ControlRef control, const ComponentRecord& record) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/design_document.h"
+#include "codegen/code_text.h"
 #include "host/design_reader.h"
 
 #include <functional>
@@ -14,17 +15,17 @@ struct GenerationInput {
 };
 
 // Binding lines of the ticked rows go to the body, handler methods to methods.
-void emitEvents(std::string_view name, std::string& body, std::string& methods, const EventFlags& flags);
+void emitEvents(std::string_view name, CodeText& body, CodeText& methods, const EventFlags& flags);
 
 // Tk labels and entries have no command option: a ticked left click is bound
 // to the button release instead, after the component's other bindings.
-void emitClickBinding(std::string_view name, std::string& body, const EventFlags& flags);
+void emitClickBinding(std::string_view name, CodeText& body, const EventFlags& flags);
 
-void emitLabels(const GenerationInput& input, std::string& body, std::string& methods);
-void emitEditBoxes(const GenerationInput& input, std::string& body, std::string& methods);
-void emitButtons(const GenerationInput& input, std::string& body, std::string& methods);
-void emitRadioButtons(const GenerationInput& input, std::string& body, std::string& methods);
-void emitCheckBoxes(const GenerationInput& input, std::string& body, std::string& methods);
+void emitLabels(const GenerationInput& input, CodeText& body, CodeText& methods);
+void emitEditBoxes(const GenerationInput& input, CodeText& body, CodeText& methods);
+void emitButtons(const GenerationInput& input, CodeText& body, CodeText& methods);
+void emitRadioButtons(const GenerationInput& input, CodeText& body, CodeText& methods);
+void emitCheckBoxes(const GenerationInput& input, CodeText& body, CodeText& methods);
 
 // Calls visit for every component of the kind whose control is visible, in
 // creation order, with its control and record. Deleted (hidden) components
@@ -34,7 +35,7 @@ void forEachShown(const GenerationInput& input, ComponentKind kind,
 
 // Fragments shared by the widget emitters.
 std::string fontOption(const GenerationInput& input, ControlRef control);  // ", font=('name', 9))"
-void appendPlaceLine(std::string& body, std::string_view name, int x, int y, int width, int height);
+void appendPlaceLine(CodeText& body, std::string_view name, int x, int y, int width, int height);
 std::string commandOption(std::string_view name, const EventFlags& flags);
 std::string_view disabledOption(const ComponentRecord& record);  // ", state='disabled'" or empty
 bool isTicked(std::int32_t flag);

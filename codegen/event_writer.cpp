@@ -42,7 +42,7 @@ std::string threadStart(std::string_view method)
     return text;
 }
 
-void appendDelayedClick(std::string& methods, const std::string& method, const EventRow& row, bool leftClick)
+void appendDelayedClick(CodeText& methods, const std::string& method, const EventRow& row, bool leftClick)
 {
     appendMethod(methods, method, leftClick ? "self" : eventParameters, threadStart(method));
     std::string body;
@@ -59,7 +59,7 @@ void appendDelayedClick(std::string& methods, const std::string& method, const E
     appendMethod(methods, method + "_线程", "self", body);
 }
 
-void appendDoubleClick(std::string& methods, const std::string& method, const EventRow& row)
+void appendDoubleClick(CodeText& methods, const std::string& method, const EventRow& row)
 {
     std::string body;
     appendRaw(body, {"if self.点击记录==True:\r\n"
@@ -76,7 +76,7 @@ void appendDoubleClick(std::string& methods, const std::string& method, const Ev
     appendMethod(methods, method + "_线程", "self", thread);
 }
 
-void appendKey(std::string& methods, const std::string& method, const EventRow& row)
+void appendKey(CodeText& methods, const std::string& method, const EventRow& row)
 {
     std::string body;
     appendRaw(body, {"按键名 = event.keysym\r\n"
@@ -87,7 +87,7 @@ void appendKey(std::string& methods, const std::string& method, const EventRow& 
     appendMethod(methods, method, eventParameters, body);
 }
 
-void appendHandler(std::string& methods, std::string_view name, int rowIndex)
+void appendHandler(CodeText& methods, std::string_view name, int rowIndex)
 {
     const EventRow& row = rows[static_cast<std::size_t>(rowIndex)];
     std::string method;
@@ -130,7 +130,7 @@ void appendHandler(std::string& methods, std::string_view name, int rowIndex)
 
 }  // namespace
 
-void emitEvents(std::string_view name, std::string& body, std::string& methods, const EventFlags& flags)
+void emitEvents(std::string_view name, CodeText& body, CodeText& methods, const EventFlags& flags)
 {
     for (int row = 0; row < eventRowCount; ++row) {
         if (!isTicked(flags[static_cast<std::size_t>(row)]))

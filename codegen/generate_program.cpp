@@ -18,7 +18,7 @@ std::string wholeNumber(double value)
     return text;
 }
 
-void emitFrame(const GenerationInput& input, std::string& body, std::string& methods)
+void emitFrame(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     const Size outer = input.host.designWindowOuterSize();
@@ -49,7 +49,7 @@ void emitFrame(const GenerationInput& input, std::string& body, std::string& met
     appendLine(body, "");
 }
 
-void emitMessageBoxMethod(std::string& body)
+void emitMessageBoxMethod(CodeText& body)
 {
     constexpr std::string_view methodBody =
         "'0普通信息框,1带确认取消信息框,2黄色警告,3红色错误,4黄色警告重试'\r\n"
@@ -66,9 +66,10 @@ void emitMessageBoxMethod(std::string& body)
     appendLine(body, {"\r\n    ", methodText("信息框", "self,标题='提示',提示内容='你好Lumbra',类型=0", methodBody)});
 }
 
-void emitMainBlock(std::string& body, const std::string& methods)
+void emitMainBlock(CodeText& body, CodeText&& methods)
 {
-    appendRaw(body, {"\r\n    ", methods});
+    body.append("\r\n    ");
+    body.append(std::move(methods));
     appendLine(body, "\r\nif __name__ == '__main__':", 1);
     appendLine(body, "root = tk.Tk()", 1);
     appendLine(body, "app = Quillform(root)\r\n    root.mainloop()", 1);
@@ -79,8 +80,8 @@ void emitMainBlock(std::string& body, const std::string& methods)
 std::string generateProgram(const DesignDocument& document, const DesignReader& host)
 {
     const GenerationInput input{document, host};
-    std::string body;
-    std::string methods;
+    CodeText body;
+    CodeText methods;
     emitFrame(input, body, methods);
     emitLabels(input, body, methods);
     emitEditBoxes(input, body, methods);
@@ -88,6 +89,6 @@ std::string generateProgram(const DesignDocument& document, const DesignReader& 
     emitRadioButtons(input, body, methods);
     emitCheckBoxes(input, body, methods);
     emitMessageBoxMethod(body);
-    emitMainBlock(body, methods);
-    return body;
+    emitMainBlock(body, std::move(methods));
+    return body.str();
 }

@@ -49,33 +49,57 @@ TEST(PythonQuoted, EscapesWhatPythonWouldMisread)
         EXPECT_EQ(pythonQuoted(c.in), c.out) << c.in;
 }
 
+TEST(CodeText, JoinsPiecesAcrossBlocksInOrder)
+{
+    CodeText text, tail;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string piece = std::to_string(i) + std::string(static_cast<std::size_t>(i % 37), 'x');
+        (i % 3 ? text : tail).append(piece);
+        if (i % 3)
+            expected += piece;
+    }
+    const std::string large(40000, 'y');
+    text.append(large);
+    expected += large + tail.str();
+    text.append(std::move(tail));
+    text.append("end");
+    expected += "end";
+    EXPECT_EQ(text.size(), expected.size());
+    EXPECT_EQ(text.str(), expected);
+    EXPECT_TRUE(tail.empty());
+}
+
 TEST(AppendLine, EachLineCarriesTheNextIndentation)
 {
-    std::string text = "x";
+    CodeText text;
+    text.append("x");
     appendLine(text, {"a", "b"});
     appendLine(text, "");
     appendLine(text, "main", 1);
-    EXPECT_EQ(text, "xab\r\n        \r\n        main\r\n    ");
+    EXPECT_EQ(text.str(), "xab\r\n        \r\n        main\r\n    ");
     EXPECT_EQ(methodText("f", "self", "pass"), "def f(self):\r\n        pass");
 }
 
 TEST(EmitEvents, NothingTickedWritesNothing)
 {
-    std::string body, methods;
+    CodeText body, methods;
     EventFlags flags{};
     flags[3] = 2;  // only the value 1 counts as ticked
     flags[5] = -1;
     emitEvents("按钮1", body, methods, flags);
-    EXPECT_EQ(body, "");
-    EXPECT_EQ(methods, "");
+    EXPECT_TRUE(body.empty());
+    EXPECT_TRUE(methods.empty());
 }
 
 TEST(EmitEvents, AllSixteenRowsGiveFifteenBindingsAndTwentyMethods)
 {
-    std::string body, methods;
+    CodeText bodyText, methodsText;
     EventFlags flags;
     flags.fill(1);
-    emitEvents("按钮1", body, methods, flags);
+    emitEvents("按钮1", bodyText, methodsText, flags);
+    const std::string body = bodyText.str();
+    const std::string methods = methodsText.str();
     EXPECT_EQ(count(body, ".bind('<"), 15u);
     EXPECT_EQ(count(methods, "\r\n    def "), 20u);
     EXPECT_EQ(body.find("self.按钮1.bind('<Button-1>',self.按钮1_被鼠标左键按下)"), 0u);
