@@ -19,7 +19,7 @@ public:
     std::string str() const;
 
 private:
-    static constexpr std::size_t blockSize = 16 * 1024;
+    static constexpr std::size_t blockSize = 64 * 1024;
     std::vector<std::string> blocks_;
     std::size_t size_ = 0;
 };
