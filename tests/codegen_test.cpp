@@ -197,3 +197,75 @@ TEST(GenerateProgram, EndsWithLineBreakAndFourSpaces)
 }
 
 }  // namespace
+
+namespace {
+
+// Each widget kind's reference block, written out by hand: the component's
+// lines at eight spaces and its closing whitespace-only line.
+std::string block(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines)
+        text += std::string("        ") + line + "\r\n";
+    return text + "        \r\n";
+}
+
+TEST(GenerateProgram, ReferenceBlockOfEachKind)
+{
+    const struct {
+        const char* component;
+        std::string expected;
+    } cases[] = {
+        {R"({"kind": "标签", "left": 24, "top": 16})",
+         block({"self.标签1_标题 = tk.StringVar()", "self.标签1_标题.set('标签')",
+                "self.标签1 = tk.Label(self.启动窗口,textvariable=self.标签1_标题,anchor=tk.W, font=('微软雅黑', 9))",
+                "self.标签1.place(x=24,y=16,width=72,height=20)"})},
+        {R"({"kind": "按钮", "left": 16, "top": 48, "events": [1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0]})",
+         block({"self.按钮1_标题 = tk.StringVar()", "self.按钮1_标题.set('按钮')",
+                "self.按钮1 = tk.Button(self.启动窗口,textvariable=self.按钮1_标题,command=self.按钮1_被鼠标左键单击, "
+                "font=('微软雅黑', 9))",
+                "self.按钮1.place(x=16,y=48,width=88,height=32)"})},
+        {R"({"kind": "编辑框", "caption": "你好", "left": 16, "top": 88})",
+         block({"self.编辑框1_内容 = tk.StringVar()", "self.编辑框1_内容.set('你好')",
+                "self.编辑框1 = tk.Entry(self.启动窗口,textvariable=self.编辑框1_内容,justify=tk.LEFT, font=('微软雅黑', 9))",
+                "self.编辑框1.place(x=16,y=88,width=120,height=20)"})},
+        {R"({"kind": "编辑框", "caption": "a\r\nb", "left": 10, "top": 20, "width": 100, "height": 60,
+             "disabled": "真", "scrollBars": "纵"})",
+         block({"self.编辑框1_滚动条_纵 = tk.Scrollbar(self.启动窗口)",
+                "self.编辑框1_滚动条_纵.place(x=92,y=20,width=18,height=60)",
+                "self.编辑框1 = tk.Text(self.启动窗口,yscrollcommand=self.编辑框1_滚动条_纵.set,wrap=tk.NONE, "
+                "font=('微软雅黑', 9))",
+                "self.编辑框1_滚动条_纵.config(command=self.编辑框1.yview)", "self.编辑框1.insert(tk.END,'a\\nb')",
+                "self.编辑框1.config(state='disabled')", "self.编辑框1.place(x=10,y=20,width=82,height=60)"})},
+        {R"({"kind": "编辑框", "left": 10, "top": 20, "width": 100, "height": 60, "scrollBars": "纵横"})",
+         block({"self.编辑框1_滚动条_横 = tk.Scrollbar(self.启动窗口,orient=tk.HORIZONTAL)",
+                "self.编辑框1_滚动条_横.place(x=10,y=62,width=100,height=18)",
+                "self.编辑框1_滚动条_纵 = tk.Scrollbar(self.启动窗口)",
+                "self.编辑框1_滚动条_纵.place(x=92,y=20,width=18,height=60)",
+                "self.编辑框1 = tk.Text(self.启动窗口,yscrollcommand=self.编辑框1_滚动条_纵.set,"
+                "xscrollcommand=self.编辑框1_滚动条_横.set,wrap=tk.NONE, font=('微软雅黑', 9))",
+                "self.编辑框1_滚动条_纵.config(command=self.编辑框1.yview)",
+                "self.编辑框1_滚动条_横.config(command=self.编辑框1.xview)", "self.编辑框1.insert(tk.END,'*')",
+                "self.编辑框1.place(x=10,y=20,width=82,height=42)"})},
+        {R"({"kind": "单选框", "left": 168, "top": 24, "checked": "真"})",
+         block({"self.单选框选中变量 = tk.IntVar()", "self.单选框选中变量.set('单选框1')",
+                "self.单选框1_标题 = tk.StringVar()", "self.单选框1_标题.set('单选框')",
+                "self.单选框1 = tk.Radiobutton(self.启动窗口,textvariable=self.单选框1_标题,variable=self.单选框选中变量,"
+                "value='单选框1', font=('微软雅黑', 9))",
+                "self.单选框1.place(x=155,y=24,width=64,height=20)"})},
+        {R"({"kind": "复选框", "left": 168, "top": 56})",
+         block({"self.复选框1_是否选中 = tk.IntVar()", "self.复选框1_是否选中.set(0)", "self.复选框1_标题 = tk.StringVar()",
+                "self.复选框1_标题.set('复选框')",
+                "self.复选框1 = tk.Checkbutton(self.启动窗口,textvariable=self.复选框1_标题,variable=self.复选框1_是否选中,"
+                "onvalue=1,offvalue=0, font=('微软雅黑', 9))",
+                "self.复选框1.place(x=155,y=56,width=64,height=20)"})},
+    };
+    const std::string frameEnd = "self.启动窗口.geometry(size)\r\n        \r\n";
+    for (const auto& c : cases) {
+        const std::string program = generate(std::string(R"({"components": [)") + c.component + "]}");
+        EXPECT_NE(program.find(frameEnd + c.expected + "        \r\n    def 信息框("), std::string::npos)
+            << c.component << "\n" << program;
+    }
+}
+
+}  // namespace

@@ -15,11 +15,11 @@ class Quillform:
         self.启动窗口.geometry(size)
         
         self.单选框选中变量 = tk.IntVar()
-        self.单选框选中变量.set('单选框2')
-        self.单选框2_标题 = tk.StringVar()
-        self.单选框2_标题.set('单选框')
-        self.单选框2 = tk.Radiobutton(self.启动窗口,textvariable=self.单选框2_标题,variable=self.单选框选中变量,value='单选框2', font=('微软雅黑', 9))
-        self.单选框2.place(x=155,y=24,width=64,height=20)
+        self.单选框选中变量.set('单选框1')
+        self.单选框1_标题 = tk.StringVar()
+        self.单选框1_标题.set('单选框')
+        self.单选框1 = tk.Radiobutton(self.启动窗口,textvariable=self.单选框1_标题,variable=self.单选框选中变量,value='单选框1', font=('微软雅黑', 9))
+        self.单选框1.place(x=155,y=24,width=64,height=20)
         
         self.单选框3_标题 = tk.StringVar()
         self.单选框3_标题.set('禁用')
