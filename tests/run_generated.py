@@ -1,6 +1,6 @@
 """Runs generated programs in a real Tk and checks every widget against its design.
 
-Usage: run_generated.py QUILLFORM_GEN DESIGN.json...
+Usage: run_generated.py QUILLFORM_GEN [--random N] DESIGN.json...
 
 For each design the generator's program is compiled, its Quillform class is
 built on a fresh Tk root and updated once (no mainloop), and then each
@@ -12,6 +12,8 @@ alone, independently of the generator.
 import contextlib
 import io
 import json
+import os
+import random
 import subprocess
 import sys
 import tkinter as tk
@@ -168,7 +170,9 @@ def check_component(f, root, app, component, number, ordinal, radio_var):
         tk_class = {"按钮": "Button", "单选框": "Radiobutton", "复选框": "Checkbutton"}[kind]
         f.equal(widget.winfo_class(), tk_class, f"{name} class")
         f.equal(getattr(app, f"{name}_标题").get(), caption, f"{name} caption")
-        f.equal(str(widget.cget("state")), "disabled" if disabled else "normal", f"{name} state")
+        # The pointer may rest on the button, which Tk then draws active.
+        state = str(widget.cget("state")).replace("active", "normal")
+        f.equal(state, "disabled" if disabled else "normal", f"{name} state")
         f.equal(bool(widget.cget("command")), 0 in ticked(flags), f"{name} command option")
         shift = 0 if kind == "按钮" else 13
         check_place(f, widget, (x - shift, y, w, h), name)
@@ -184,9 +188,46 @@ def check_component(f, root, app, component, number, ordinal, radio_var):
     check_handlers(f, app, name, flags)
 
 
-def check_design(generator, path):
-    with open(path, encoding="utf-8") as file:
-        design = json.load(file)
+# No NUL: Tcl cuts strings at it, whatever Python held.
+TEXT_ALPHABET = ["a", "Z", "0", " ", "'", '"', "\\", "\r\n", "\n", "\r", "\t", "\x01", "\x1f", "\x7f",
+                 "#", "%", "{", "}", "[", "$", "标", "签", "é", "\u2028", "\U0001F600"]
+
+
+def random_text(rng):
+    return "".join(rng.choice(TEXT_ALPHABET) for _ in range(rng.randint(0, 12)))
+
+
+def random_design(rng):
+    """A design with every kind of awkward text, geometry and tick the format allows."""
+    def flags():
+        return [rng.choice([0, 0, 0, 1, 1, 2, -1]) for _ in range(16)]
+
+    window = {"caption": random_text(rng), "outerWidth": rng.randint(120, 900), "outerHeight": rng.randint(60, 700),
+              "resizable": rng.choice(["真", "假", "x"]), "events": flags()}
+    components = []
+    for index in range(rng.randint(0, 14)):
+        component = {"kind": rng.choice(list(TEMPLATES)), "caption": random_text(rng), "events": flags(),
+                     "left": rng.randint(-20, 400), "top": rng.randint(-20, 300), "visible": rng.random() > 0.15,
+                     "width": rng.randint(1, 200), "height": rng.randint(1, 120),
+                     "fontName": rng.choice(["微软雅黑", "Noto Sans CJK SC", "O'Brien \\ Sans"]),
+                     "fontSize": rng.randint(6, 20), "alignment": rng.choice(["左对齐", "居中", "右对齐", "?"]),
+                     "inputMode": rng.choice(["正常输入", "密码输入", "只读方式"]),
+                     "multiline": rng.choice(["真", "假"]), "scrollBars": rng.choice(["无", "纵", "横", "纵横", "斜"]),
+                     "disabled": rng.choice(["真", "假"]), "checked": rng.choice(["真", "假"])}
+        if rng.random() < 0.3:
+            component["name"] = f"自定_{index}"
+        components.append(component)
+    # At most one radio button selected: the sheet keeps a single one checked.
+    radios = [c for c in components if c["kind"] == "单选框"]
+    for radio in radios[1:]:
+        radio["checked"] = "假"
+    return {"window": window, "components": components}
+
+
+def check_design(generator, path, design=None):
+    if design is None:
+        with open(path, encoding="utf-8") as file:
+            design = json.load(file)
     f = Failures(path)
     program = subprocess.run([generator], input=json.dumps(design).encode(), capture_output=True, check=True).stdout
     namespace = {"__name__": "quillform_generated"}
@@ -195,8 +236,10 @@ def check_design(generator, path):
     window = design.get("window", {})
     root = tk.Tk()
     try:
-        app = namespace["Quillform"](root)
-        root.update()
+        # Handlers of real events (Configure, Enter, FocusIn) print while the window comes up.
+        with contextlib.redirect_stdout(io.StringIO()):
+            app = namespace["Quillform"](root)
+            root.update()
         cw, ch = window.get("outerWidth", 347) - 7, window.get("outerHeight", 250) - 30
         f.equal(root.title(), python_text(window.get("caption", "Quillform_DesignWindow")), "window title")
         f.equal((root.winfo_width(), root.winfo_height()), (cw, ch), "window size")
@@ -224,11 +267,24 @@ def check_design(generator, path):
 
 def main():
     generator, designs = sys.argv[1], sys.argv[2:]
+    random_count = 0
+    if designs[:1] == ["--random"]:
+        random_count, designs = int(designs[1]), designs[2:]
     failures = []
     for path in designs:
         messages = check_design(generator, path)
         print(f"{'ok  ' if not messages else 'FAIL'} {path}")
         failures += messages
+    seed = int(os.environ.get("QUILLFORM_SEED", "20261211"))
+    rng = random.Random(seed)
+    for index in range(random_count):
+        design = random_design(rng)
+        name = f"random design {index} (seed {seed})"
+        messages = check_design(generator, name, design)
+        if messages:
+            print(f"FAIL {name}: {json.dumps(design, ensure_ascii=True)}")
+        failures += messages
+    designs += [f"random design {index}" for index in range(random_count)]
     for message in failures:
         print(message)
     print(f"{len(designs) - len({m.split(':')[0] for m in failures})} passed, "
