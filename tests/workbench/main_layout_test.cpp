@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 // The arrangement after the window was laid out at an outer size.
@@ -135,6 +138,10 @@ struct LeftDrag {
     int outerHeight;
     int splitterLeft;  // where the splitter ends; the sheet is this minus 1 wide
     int eventColumnWidth;
+    friend std::ostream& operator<<(std::ostream& out, const LeftDrag& d)
+    {
+        return out << "to " << d.after << " on height " << d.outerHeight;
+    }
 };
 
 class LeftSplitterDrag : public testing::TestWithParam<LeftDrag> {};
@@ -169,12 +176,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeftSplitterDrag,
                              // Within 400 of the right splitter (930): stops at 530.
                              LeftDrag{700, 785, 530, 503}, LeftDrag{531, 785, 530, 503},
                              // Sheet narrower than 177: the splitter goes to 178.
-                             LeftDrag{100, 785, 178, 151}, LeftDrag{177, 785, 178, 151}));
+                             LeftDrag{100, 785, 178, 151}, LeftDrag{177, 785, 178, 151}),
+                         [](const testing::TestParamInfo<LeftDrag>& drag) {
+                             return "To" + std::to_string(drag.param.after) + "OnHeight" +
+                                    std::to_string(drag.param.outerHeight);
+                         });
 
 struct RightDrag {
     int after;
     int outerWidth;
-    int moved;          // how far the toolbox, vertical scroll bar and filler move
+    int moved;  // how far the toolbox, vertical scroll bar and filler move
+    friend std::ostream& operator<<(std::ostream& out, const RightDrag& d)
+    {
+        return out << "to " << d.after << " on width " << d.outerWidth;
+    }
 };
 
 class RightSplitterDrag : public testing::TestWithParam<RightDrag> {};
@@ -203,7 +218,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, RightSplitterDrag,
                              // Less than 400 right of the left splitter (180): (180 + 400) - 930.
                              RightDrag{500, 1089, -350}, RightDrag{579, 1089, -350},
                              // Toolbox narrower than 142: (W - 162) minus where it stood.
-                             RightDrag{1000, 1089, -3}, RightDrag{1300, 1400, -3}));
+                             RightDrag{1000, 1089, -3}, RightDrag{1300, 1400, -3}),
+                         [](const testing::TestParamInfo<RightDrag>& drag) {
+                             return "To" + std::to_string(drag.param.after) + "OnWidth" +
+                                    std::to_string(drag.param.outerWidth);
+                         });
 
 TEST(RightSplitterDrag, EndsOnePixelRightOfTheClampPosition)
 {
