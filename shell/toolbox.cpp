@@ -15,6 +15,7 @@ Toolbox::Toolbox(QWidget* parent) : QToolBox(parent), tools_(new QListWidget)
     tools_->setIconSize({16, 16});
     // The items' trailing blanks are padding, not something to scroll to.
     tools_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tools_->setTextElideMode(Qt::ElideNone);
     for (const char* name : toolNames) {
         const QString bare = QString::fromUtf8(name);
         auto* item = new QListWidgetItem(QLatin1Char(' ') + bare + QString(24, QLatin1Char(' ')), tools_);
