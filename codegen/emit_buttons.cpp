@@ -1,14 +1,12 @@
 #include "codegen/code_text.h"
 #include "codegen/emitters.h"
-#include "codegen/python_literal.h"
 
 void emitButtons(const GenerationInput& input, CodeText& body, CodeText& methods)
 {
     const std::string& window = input.document.windowName;
     forEachShown(input, ComponentKind::Button, [&](ControlRef control, const ComponentRecord& record) {
         const std::string& name = record.name;
-        appendLine(body, {"self.", name, "_标题 = tk.StringVar()"});
-        appendLine(body, {"self.", name, "_标题.set('", pythonQuoted(input.host.caption(control)), "')"});
+        appendCaptionVariable(input, body, name, control);
         appendLine(body, {"self.", name, " = tk.Button(self.", window, ",textvariable=self.", name, "_标题",
                           disabledOption(record), commandOption(name, record.events), fontOption(input, control)});
         emitEvents(name, body, methods, record.events);

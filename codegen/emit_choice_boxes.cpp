@@ -30,8 +30,7 @@ void emitRadioButtons(const GenerationInput& input, CodeText& body, CodeText& me
         }
         if (input.host.isChecked(control))
             appendLine(body, {"self.单选框选中变量.set('", value, "')"});
-        appendLine(body, {"self.", name, "_标题 = tk.StringVar()"});
-        appendLine(body, {"self.", name, "_标题.set('", pythonQuoted(input.host.caption(control)), "')"});
+        appendCaptionVariable(input, body, name, control);
         appendLine(body, {"self.", name, " = tk.Radiobutton(self.", window, ",textvariable=self.", name, "_标题",
                           commandOption(name, record.events), disabledOption(record),
                           ",variable=self.单选框选中变量,value='", value, "'", fontOption(input, control)});
@@ -48,8 +47,7 @@ void emitCheckBoxes(const GenerationInput& input, CodeText& body, CodeText& meth
         const std::string& name = record.name;
         appendLine(body, {"self.", name, "_是否选中 = tk.IntVar()"});
         appendLine(body, {"self.", name, "_是否选中.set(", input.host.isChecked(control) ? "1" : "0", ")"});
-        appendLine(body, {"self.", name, "_标题 = tk.StringVar()"});
-        appendLine(body, {"self.", name, "_标题.set('", pythonQuoted(input.host.caption(control)), "')"});
+        appendCaptionVariable(input, body, name, control);
         appendLine(body, {"self.", name, " = tk.Checkbutton(self.", window, ",textvariable=self.", name, "_标题",
                           commandOption(name, record.events), disabledOption(record), ",variable=self.", name,
                           "_是否选中,onvalue=1,offvalue=0", fontOption(input, control)});

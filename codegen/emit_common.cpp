@@ -41,6 +41,12 @@ void appendPlaceLine(CodeText& body, std::string_view name, int x, int y, int wi
                       std::to_string(width), ",height=", std::to_string(height), ")"});
 }
 
+void appendCaptionVariable(const GenerationInput& input, CodeText& body, std::string_view name, ControlRef control)
+{
+    appendLine(body, {"self.", name, "_标题 = tk.StringVar()"});
+    appendLine(body, {"self.", name, "_标题.set('", pythonQuoted(input.host.caption(control)), "')"});
+}
+
 std::string commandOption(std::string_view name, const EventFlags& flags)
 {
     if (!isTicked(flags[0]))

@@ -1,6 +1,5 @@
 #include "codegen/code_text.h"
 #include "codegen/emitters.h"
-#include "codegen/python_literal.h"
 #include "document/vocabulary.h"
 
 namespace {
@@ -21,8 +20,7 @@ void emitLabels(const GenerationInput& input, CodeText& body, CodeText& methods)
     const std::string& window = input.document.windowName;
     forEachShown(input, ComponentKind::Label, [&](ControlRef control, const ComponentRecord& record) {
         const std::string& name = record.name;
-        appendLine(body, {"self.", name, "_标题 = tk.StringVar()"});
-        appendLine(body, {"self.", name, "_标题.set('", pythonQuoted(input.host.caption(control)), "')"});
+        appendCaptionVariable(input, body, name, control);
         appendLine(body, {"self.", name, " = tk.Label(self.", window, ",textvariable=self.", name, "_标题",
                           anchorOption(record.alignment), fontOption(input, control)});
         emitEvents(name, body, methods, record.events);

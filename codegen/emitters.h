@@ -34,6 +34,8 @@ void forEachShown(const GenerationInput& input, ComponentKind kind,
                   const std::function<void(ControlRef, const ComponentRecord&)>& visit);
 
 // Fragments shared by the widget emitters.
+// The caption's Tk variable: "{name}_标题 = tk.StringVar()" and its set line.
+void appendCaptionVariable(const GenerationInput& input, CodeText& body, std::string_view name, ControlRef control);
 std::string fontOption(const GenerationInput& input, ControlRef control);  // ", font=('name', 9))"
 void appendPlaceLine(CodeText& body, std::string_view name, int x, int y, int width, int height);
 std::string commandOption(std::string_view name, const EventFlags& flags);
