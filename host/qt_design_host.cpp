@@ -112,13 +112,10 @@ QtDesignHost::QtDesignHost(QWidget* mainWindow, QWidget* designWindow, QWidget* 
 
 ControlRef QtDesignHost::findByTag(std::string_view wanted) const
 {
-    const QString tagText = text(wanted);
-    for (QWidget* child : designClient_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QVariant value = child->property(tagProperty);
-        if (value.isValid() && value.toString() == tagText)
-            return refOf(child);
-    }
-    return {};
+    const auto found = taggedControls_.find(std::string(wanted));
+    if (found == taggedControls_.end() || !found->second)
+        return {};
+    return refOf(found->second);
 }
 
 std::string QtDesignHost::tag(ControlRef control) const
@@ -285,7 +282,13 @@ void QtDesignHost::focus(ControlRef control)
 
 void QtDesignHost::setTag(ControlRef control, std::string_view value)
 {
-    widgetOf(control)->setProperty(tagProperty, text(value));
+    QWidget* widget = widgetOf(control);
+    const std::string previous = utf8(widget->property(tagProperty).toString());
+    const auto indexed = taggedControls_.find(previous);
+    if (indexed != taggedControls_.end() && indexed->second == widget)
+        taggedControls_.erase(indexed);
+    widget->setProperty(tagProperty, text(value));
+    taggedControls_[std::string(value)] = widget;
 }
 
 void QtDesignHost::setVisible(ControlRef control, bool visible)

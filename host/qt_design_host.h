@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPointer>
+
+#include <string>
+#include <unordered_map>
+
 #include "host/design_host.h"
 
 class QWidget;
@@ -86,4 +91,8 @@ private:
     QWidget* designWindow_;
     QWidget* designClient_;
     Size mainFrame_;
+    // Tags are written only through setTag; the index keeps finding a
+    // control by its tag constant-time, so generating a large design stays
+    // linear in its size.
+    std::unordered_map<std::string, QPointer<QWidget>> taggedControls_;
 };

@@ -297,6 +297,26 @@ TEST_F(Workbench, DesignWindowStartsPinnedWithItsClientArea)
     EXPECT_EQ(window->host->findByTag("1"), ControlRef{});
 }
 
+TEST_F(Workbench, DesignControlsAreFoundByTheirTag)
+{
+    auto* first = new QLabel(designWindow().clientArea());
+    auto* second = new QLabel(designWindow().clientArea());
+    const ControlRef a{first}, b{second};
+    window->host->setTag(a, "1");
+    window->host->setTag(b, "2");
+    EXPECT_EQ(window->host->findByTag("1"), a);
+    EXPECT_EQ(window->host->findByTag("2"), b);
+    EXPECT_EQ(window->host->tag(b), "2");
+
+    window->host->setTag(a, "3");
+    EXPECT_EQ(window->host->findByTag("1"), ControlRef{});
+    EXPECT_EQ(window->host->findByTag("3"), a);
+
+    delete second;
+    EXPECT_EQ(window->host->findByTag("2"), ControlRef{});
+    delete first;
+}
+
 TEST_F(Workbench, DesignWindowCannotBeMovedMaximisedOrMinimised)
 {
     DesignWindow& dw = designWindow();
